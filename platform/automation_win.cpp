@@ -1,7 +1,5 @@
 #include "platform/automation.h"
 
-#include <oleauto.h>
-
 #include <string>
 
 #include "platform/com_ptr.h"

@@ -9,26 +9,29 @@
 using Md5InitFn = void(WINAPI*)(void* record);
 using Md5UpdateFn = void(WINAPI*)(void* record, const unsigned char* bytes, unsigned int count);
 using Md5FinalFn = void(WINAPI*)(void* record);
+// shlwapi is looked up by name, so its header is not needed.
+using StrFormatByteSize64AFn = LPSTR(WINAPI*)(LONGLONG size, LPSTR buffer, UINT capacity);
+using PathFindFileNameAFn = LPSTR(WINAPI*)(LPCSTR path);
 
-// X(name, library or nullptr for the default search list, type)
-#define SUMLARK_DYNAMIC_CALLS(X)                                                                 \
-  X(MD5Init, "Cryptdll.dll", Md5InitFn)                                                          \
-  X(MD5Update, "Cryptdll.dll", Md5UpdateFn)                                                      \
-  X(MD5Final, "Cryptdll.dll", Md5FinalFn)                                                        \
-  X(SetProcessWorkingSetSize, nullptr, BOOL(WINAPI*)(HANDLE, SIZE_T, SIZE_T))                    \
-  X(_lopen, "kernel32", HFILE(WINAPI*)(LPCSTR, int))                                             \
-  X(GetFileSizeEx, "kernel32", BOOL(WINAPI*)(HANDLE, PLARGE_INTEGER))                            \
-  X(_lclose, "kernel32", HFILE(WINAPI*)(HFILE))                                                  \
-  X(StrFormatByteSize64A, "shlwapi.dll", LPSTR(WINAPI*)(LONGLONG, LPSTR, UINT))                  \
-  X(PathFindFileNameA, "shlwapi.dll", LPSTR(WINAPI*)(LPCSTR))                                    \
-  X(CreateFileA, "kernel32",                                                                     \
-    HANDLE(WINAPI*)(LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE))          \
-  X(GetFileTime, "kernel32", BOOL(WINAPI*)(HANDLE, LPFILETIME, LPFILETIME, LPFILETIME))          \
-  X(FileTimeToLocalFileTime, "kernel32", BOOL(WINAPI*)(const FILETIME*, LPFILETIME))             \
-  X(FileTimeToSystemTime, "kernel32", BOOL(WINAPI*)(const FILETIME*, LPSYSTEMTIME))              \
-  X(GetDateFormatA, "kernel32", int(WINAPI*)(LCID, DWORD, const SYSTEMTIME*, LPCSTR, LPSTR, int)) \
-  X(GetTimeFormatA, "kernel32", int(WINAPI*)(LCID, DWORD, const SYSTEMTIME*, LPCSTR, LPSTR, int)) \
-  X(CloseHandle, "kernel32", BOOL(WINAPI*)(HANDLE))
+// X(name, library or nullptr for the default search list, type). The MD5 functions
+// have no declaration in the SDK headers; the others take theirs from there.
+#define SUMLARK_DYNAMIC_CALLS(X)                                            \
+  X(MD5Init, "Cryptdll.dll", Md5InitFn)                                     \
+  X(MD5Update, "Cryptdll.dll", Md5UpdateFn)                                 \
+  X(MD5Final, "Cryptdll.dll", Md5FinalFn)                                   \
+  X(SetProcessWorkingSetSize, nullptr, decltype(&::SetProcessWorkingSetSize)) \
+  X(_lopen, "kernel32", decltype(&::_lopen))                                \
+  X(GetFileSizeEx, "kernel32", decltype(&::GetFileSizeEx))                  \
+  X(_lclose, "kernel32", decltype(&::_lclose))                              \
+  X(StrFormatByteSize64A, "shlwapi.dll", StrFormatByteSize64AFn)            \
+  X(PathFindFileNameA, "shlwapi.dll", PathFindFileNameAFn)                  \
+  X(CreateFileA, "kernel32", decltype(&::CreateFileA))                      \
+  X(GetFileTime, "kernel32", decltype(&::GetFileTime))                      \
+  X(FileTimeToLocalFileTime, "kernel32", decltype(&::FileTimeToLocalFileTime)) \
+  X(FileTimeToSystemTime, "kernel32", decltype(&::FileTimeToSystemTime))    \
+  X(GetDateFormatA, "kernel32", decltype(&::GetDateFormatA))                \
+  X(GetTimeFormatA, "kernel32", decltype(&::GetTimeFormatA))                \
+  X(CloseHandle, "kernel32", decltype(&::CloseHandle))
 
 namespace dyn {
 #define SUMLARK_DECLARE(name, library, type) type name();

@@ -1,7 +1,5 @@
 #include "platform/process.h"
 
-#include <ole2.h>
-
 #include "platform/dyncalls.h"
 #include "platform/fatal.h"
 #include "platform/win.h"

@@ -8,3 +8,6 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// Lean headers leave out COM and OLE; the drop target and automation need them.
+#include <ole2.h>
+#include <oleauto.h>
